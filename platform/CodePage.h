@@ -1,0 +1,8 @@
+#pragma once
+#include <string>
+
+// OEM to ANSI: Windows OemToCharBuffA; POSIX iconv from CP850 to UTF-8.
+std::string OemToAnsi(const std::string& Text);
+// UTF-8 (flag bit 11, Unicode Path extra) to ANSI: Windows converts to the ANSI code page,
+// POSIX keeps the text as it is.
+std::string Utf8ToAnsi(const std::string& Text);

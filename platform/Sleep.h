@@ -1,0 +1,4 @@
+#pragma once
+
+// Sleeps without pumping window messages.
+void SleepMs(unsigned Milliseconds);
