@@ -26,3 +26,6 @@ public:
 IDialogs& Dialogs();
 // Installs Replacement (nullptr restores the default); returns the previous one.
 IDialogs* SetDialogs(IDialogs* Replacement);
+
+// The toolkit's message box: the application title as caption, the text and one "OK" button.
+inline void ShowMessage(const std::string& Text) { Dialogs().ShowMessage(Text); }

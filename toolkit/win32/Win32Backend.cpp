@@ -1,0 +1,3 @@
+#include "toolkit/Backend.h"
+
+std::unique_ptr<IBackend> CreatePlatformBackend() { return nullptr; }
