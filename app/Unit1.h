@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "app/KillProcessByName.h"
 #include "app/Settings.h"
 #include "archive/Xanarc.h"
 #include "net/IdAntiFreeze.h"
@@ -64,7 +65,3 @@ private:
   std::string ExecutablePath;
   void CreateControls();
 };
-
-// Terminates the first running process whose executable file name is Name (a to z compared
-// without case); true when one was found and its termination accepted.
-bool KillProcessByName(const std::string& Name);

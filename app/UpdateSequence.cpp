@@ -6,5 +6,3 @@ void TForm1::Button3Click(TObject*) {}
 
 void TForm1::Xanarc1FileProgress(TObject*, const std::string&, double, TXAProcessOperation,
                                  TXAProgressPhase, bool&) {}
-
-bool KillProcessByName(const std::string&) { return false; }
