@@ -4,6 +4,11 @@
 
 #include "platform/DateTime.h"
 
+// <windows.h> maps DeleteFile to DeleteFileA; this header's DeleteFile is its own.
+#ifdef DeleteFile
+#undef DeleteFile
+#endif
+
 // File attributes of the DOS family.
 constexpr uint32_t faReadOnly = 0x01;
 constexpr uint32_t faHidden = 0x02;

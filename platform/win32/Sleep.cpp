@@ -1,0 +1,7 @@
+#include "platform/Sleep.h"
+
+#include <windows.h>
+
+void SleepMs(unsigned Milliseconds) {
+  Sleep(Milliseconds);
+}
