@@ -11,8 +11,8 @@ bool EndsWithDot(const std::string& Text) { return !Text.empty() && Text.back() 
 
 bool MatchName(const std::string& Name, const std::string& Mask) {
   if (Mask.empty() || Name.empty()) return false;
-  std::string pattern = Mask;
-  if (size_t at = pattern.find("*.*"); at != std::string::npos) pattern.replace(at, 3, "*");
+  const size_t at = Mask.find("*.*");
+  std::string pattern = at == std::string::npos ? Mask : Mask.substr(0, at) + "*" + Mask.substr(at + 3);
   const bool noExtension = EndsWithDot(Mask);
   if (noExtension) pattern.pop_back();
   const std::string name = EndsWithDot(Name) ? Name.substr(0, Name.size() - 1) : Name;

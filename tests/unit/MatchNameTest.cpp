@@ -40,7 +40,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, MatchNameTable, testing::Values(
     NameCase{"a", "a*", true},
     NameCase{"a", "a*.*", true},                  // the first "*.*" becomes "*"
     NameCase{"a.b", "*.*.*", true},
-    NameCase{"ab", "*.*.*", false},               // only the first "*.*" is replaced
+    NameCase{"ab", "*.*.*", true},                // becomes "*.*", which takes anything
+    NameCase{"axy", "*.*x*.*", false},            // only the first "*.*" is replaced
+    NameCase{"ax.y", "*.*x*.*", true},
     NameCase{"readme.txt", "", false},            // an empty mask matches nothing
     NameCase{"", "*.*", false},                   // nor is an empty name matched
     NameCase{"", "*", false}));
