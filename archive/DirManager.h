@@ -185,12 +185,19 @@ public:
   TZip64Locator Zip64Locator;
   TZip64EndRecord Zip64EndRecord;
   TEndRecord EndRecord;
+  bool EndRecordFound = false;  // result of the last HasEndRecord search
   int64_t StubSize = 0;
   bool IsZip64 = false;
   bool WriteAborted = false;
   int64_t DirectoryStart = 0;
+
+private:
+  void ReadEntries(int64_t Start, uint32_t Count, TXAVolumeNumberInfo& Volume);
 };
 
 // The name rule: text before the first NUL (at most 999 bytes), code-page conversion, "\" to "/".
 // Utf8 is true for names flagged UTF-8 (bit 11) or carried by a matching Unicode Path extra.
 std::string ApplyNameRule(const std::string& Raw, bool OemFileNames, bool Utf8);
+// The name of an entry from its raw name bytes, its flags and its extra records: a matching
+// Unicode Path extra record (0x7075, version 1) replaces the raw name.
+std::string EntryName(const std::string& Raw, const TDirItem& Item, bool OemFileNames);

@@ -183,6 +183,16 @@ public:
   std::unique_ptr<TStream> ArchiveStream;
 
 protected:
+  // Gives a new archive whose stream is still empty the end record of an empty archive.
+  void FinishEmptyArchive();
+  // The open procedure's probing loop: reads the last volume until its end record is found or
+  // the set is known to be a single file.
+  void ProbeLastVolume();
+  void OpenSelfExtracting();
+  // The file that holds a volume; on spanned sets the volume request events may rename it or
+  // cancel (error 45).
+  std::string VolumeFileName(const TXAVolumeNumberInfo& Volume);
+
   TXACompressionLevel FCompressionLevel = clFastest;
   uint8_t FCompressionMode = 1;
   TXASpanningMode FSpanningMode = smNone;
