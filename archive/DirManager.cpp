@@ -81,7 +81,7 @@ bool TXADirManager::FindEndRecord(TEndRecord& Record, int64_t& Position) {
   Record = TEndRecord{};
   const int64_t size = Stream->Size();
   const int64_t window = std::min(size, EndSearchWindow);
-  std::vector<uint8_t> buffer(size_t(window));
+  std::vector<uint8_t> buffer(static_cast<size_t>(window));
   Stream->SetPosition(size - window);
   Stream->ReadBuffer(buffer.data(), window);
   const int64_t base = size - window;
