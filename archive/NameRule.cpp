@@ -11,9 +11,28 @@ namespace {
 constexpr size_t MaxNameBytes = 999;
 constexpr uint16_t Utf8NameFlag = 0x0800;
 constexpr uint16_t UnicodePathExtraId = 0x7075;
+constexpr uint8_t UnixHost = 3;
 
 uint32_t RawCrc(const std::string& Text) {
   return uint32_t(crc32(0, reinterpret_cast<const Bytef*>(Text.data()), uInt(Text.size())));
+}
+
+bool IsValidUtf8(const std::string& Text) {
+  for (size_t i = 0; i < Text.size();) {
+    const auto lead = static_cast<unsigned char>(Text[i]);
+    const size_t length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
+    if (length == 0 || i + length > Text.size()) return false;
+    for (size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(Text[i + k]) >> 6) != 2) return false;
+    i += length;
+  }
+  return true;
+}
+
+// Tools on Unix store names in UTF-8, often without flagging them; reading those from the OEM
+// code page would garble every non-ASCII name.
+bool UnixUtf8Name(const std::string& Raw, const TDirItem& Item) {
+  return (Item.MadeByVersion >> 8) == UnixHost && IsValidUtf8(Raw.substr(0, Raw.find('\0')));
 }
 
 }  // namespace
@@ -36,5 +55,6 @@ std::string EntryName(const std::string& Raw, const TDirItem& Item, bool OemFile
     if (Get32(d.data() + 1) != RawCrc(Raw)) continue;
     return ApplyNameRule(std::string(d.begin() + 5, d.end()), OemFileNames, true);
   }
-  return ApplyNameRule(Raw, OemFileNames, (Item.GeneralFlags & Utf8NameFlag) != 0);
+  const bool utf8 = (Item.GeneralFlags & Utf8NameFlag) != 0 || UnixUtf8Name(Raw, Item);
+  return ApplyNameRule(Raw, OemFileNames, utf8);
 }

@@ -197,6 +197,7 @@ TEST(Directory, NameRules) {
     bool Oem;
     uint16_t Flags;
     std::string Expected;
+    uint16_t MadeBy = 20;
   };
 #ifdef _WIN32
   const std::string eAcute = "\xE9";
@@ -211,10 +212,13 @@ TEST(Directory, NameRules) {
            Case{"OEM 0x82", "caf\x82", true, 0, "caf" + eAcute},
            Case{"OEM off", "caf\x82", false, 0, "caf\x82"},
            Case{"UTF-8 flag", "caf\xC3\xA9", true, 0x0800, "caf" + eAcute},
+           Case{"UTF-8 from Unix", "caf\xC3\xA9", true, 0, "caf" + eAcute, 0x031E},
+           Case{"OEM from Unix", "caf\x82", true, 0, "caf" + eAcute, 0x031E},
        }) {
     test::ZipBuilder zip;
     test::ZipEntry& e = zip.Add(c.Raw, "x", 0);
     e.Flags = c.Flags;
+    e.MadeBy = c.MadeBy;
     e.Comment = "after the name";
     Put16(e.Extra, 0x5455);
     Put16(e.Extra, 1);
