@@ -30,7 +30,7 @@ void TIdHTTP::Get(const std::string& URL, TStream& Stream) {
   ResponseText.clear();
   TSocket socket(url.Host, url.Port, ConnectTimeout);
   socket.SendAll(request);
-  TReplyReader reader(socket);
+  TReplyReader reader([&socket](char* Buffer, size_t Count) { return socket.Receive(Buffer, Count); });
   const TReplyHead head = ReadReplyHead(reader);
   ResponseCode = head.Code;
   ResponseText = head.StatusLine;

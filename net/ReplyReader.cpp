@@ -13,7 +13,7 @@ bool TReplyReader::Fill() {
   Pending.erase(0, Start);
   Start = 0;
   char buffer[FillSize];
-  size_t count = Source.Receive(buffer, sizeof buffer);
+  size_t count = Source(buffer, sizeof buffer);
   Pending.append(buffer, count);
   return count > 0;
 }

@@ -1,13 +1,14 @@
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <string>
-
-#include "net/Socket.h"
 
 // Buffered reading of a reply: head lines, then body bytes.
 class TReplyReader {
 public:
-  explicit TReplyReader(TSocket& Socket) : Source(Socket) {}
+  // Receive fills a buffer and returns the bytes read, 0 once the peer has closed.
+  using TReceive = std::function<size_t(char* Buffer, size_t Count)>;
+  explicit TReplyReader(TReceive Receive) : Source(std::move(Receive)) {}
 
   // The next line without its LF (and CR). False when the peer closed before any byte of it;
   // raises EIdException when it closes inside the line or the line exceeds MaxLength.
@@ -18,7 +19,7 @@ public:
 private:
   bool Fill();
 
-  TSocket& Source;
+  TReceive Source;
   std::string Pending;
   size_t Start = 0;
 };
