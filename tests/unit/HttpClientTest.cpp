@@ -6,7 +6,6 @@
 #include "HttpTestServer.h"
 #include "net/IdAntiFreeze.h"
 #include "net/IdHTTP.h"
-#include "net/SocketApi.h"
 
 namespace {
 
@@ -155,20 +154,6 @@ TEST(HttpClient, BrokenRepliesFailInTheNetworkLayer) {
   }
 }
 
-// A port that was just free: nothing listens there.
-uint16_t ClosedPort() {
-  socketapi::Startup();
-  SocketHandle s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
-  socklen_t length = sizeof address;
-  getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
-  socketapi::Close(s);
-  return ntohs(address.sin_port);
-}
-
 TEST(HttpClient, RefusedConnectionGivesTheSocketErrorNumber) {
 #ifdef _WIN32
   const int refused = 10061;
@@ -178,7 +163,7 @@ TEST(HttpClient, RefusedConnectionGivesTheSocketErrorNumber) {
   TIdHTTP http;
   TMemoryStream page;
   try {
-    http.Get("http://127.0.0.1:" + std::to_string(ClosedPort()) + "/", page);
+    http.Get("http://127.0.0.1:" + std::to_string(test::ClosedPort()) + "/", page);
     FAIL() << "connected";
   } catch (const EIdSocketError& e) {
     EXPECT_EQ(e.LastError, refused);

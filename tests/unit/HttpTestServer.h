@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "net/SocketApi.h"
+
 #ifndef _WIN32
 #include <csignal>
 #include <unistd.h>
@@ -55,6 +57,20 @@ private:
   int Pid = 0;
 #endif
 };
+
+// A loopback port that was just free: nothing listens there.
+inline uint16_t ClosedPort() {
+  socketapi::Startup();
+  SocketHandle s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
+  socklen_t length = sizeof address;
+  getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
+  socketapi::Close(s);
+  return ntohs(address.sin_port);
+}
 
 }  // namespace test
 
