@@ -2,6 +2,8 @@
 
 #include "platform/Paths.h"
 
+std::string TargetDisplayNameOf(const std::string& ExeName) { return ChangeFileExt(ExeName, ""); }
+
 TUpdateSettings MakeUpdateSettings(const std::string& ExecutablePath) {
   const std::string server = std::string("http://") + VELANTO_UPDATE_HOST;
   TUpdateSettings s;
@@ -11,6 +13,6 @@ TUpdateSettings MakeUpdateSettings(const std::string& ExecutablePath) {
   s.ArchivePath = s.UpdaterFolder + s.ArchiveName;
   s.VersionPageUrl = server + "/velanto/update-as.html";
   s.ArchiveUrl = server + "/rv/" + s.ArchiveName;
-  s.TargetDisplayName = ChangeFileExt(s.TargetExeName, "");
+  s.TargetDisplayName = TargetDisplayNameOf(s.TargetExeName);
   return s;
 }

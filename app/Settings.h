@@ -14,6 +14,9 @@ struct TUpdateSettings {
   std::string TargetPath() const { return UpdaterFolder + TargetExeName; }
 };
 
+// The file name without its extension: up to the last "." that comes after every delimiter.
+std::string TargetDisplayNameOf(const std::string& ExeName);
+
 // Forms every setting, in order, for the updater whose executable is ExecutablePath; the
 // server is the build's update host.
 TUpdateSettings MakeUpdateSettings(const std::string& ExecutablePath);

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "app/resources/Pictures.h"
+
 TForm1::TForm1(TComponent* AOwner) : TForm1(AOwner, Application->ExeName()) {}
 
 TForm1::TForm1(TComponent* AOwner, const std::string& AExecutablePath)
@@ -26,23 +28,28 @@ void TForm1::CreateControls() {
   SetCaption("Mise à jour");
   Position = poDesktopCenter;
   Color = clBtnFace;
-  Font = TFont{"MS Sans Serif", -11, clWindowText, DEFAULT_CHARSET, {}};
+  Font = TFont{"MS Sans Serif", -11, clWindowText, DefaultCharset, {}};
 
   BitBtn1 = Place(Add<TBitBtn>("BitBtn1"), 8, 88, 169, 25, "Mise à jour");
   BitBtn1->TabOrder = 0;
   BitBtn1->ShowHint = true;
   BitBtn1->ParentShowHint = false;
+  BitBtn1->Glyph = pictures::UpdateGlyphs();
   BitBtn1->NumGlyphs = 2;
   BitBtn1->OnClick = [this](TObject* Sender) { BitBtn1Click(Sender); };
 
   BitBtn2 = Place(Add<TBitBtn>("BitBtn2"), 200, 88, 169, 25, "Quitter");
   BitBtn2->TabOrder = 1;
+  BitBtn2->Glyph = pictures::QuitGlyph();
   BitBtn2->OnClick = [this](TObject* Sender) { BitBtn2Click(Sender); };
 
   ProgressBar = Place(Add<TProgressBar>("ProgressBar"), 8, 64, 361, 17, "");
   ProgressBar->TabOrder = 2;
 
   IdHTTP1 = Add<TIdHTTP>("IdHTTP1");
+  IdHTTP1->Accept = "text/html, */*";
+  IdHTTP1->ContentType = "text/html";
+  IdHTTP1->UserAgent = "Mozilla/3.0 (compatible; Indy Library)";
   IdHTTP1->OnWorkBegin = [this](TObject* S, TWorkMode M, int64_t N) { IdHTTP1WorkBegin(S, M, N); };
   IdHTTP1->OnWork = [this](TObject* S, TWorkMode M, int64_t N) { IdHTTP1Work(S, M, N); };
   IdHTTP1->OnWorkEnd = [this](TObject* S, TWorkMode M) { IdHTTP1WorkEnd(S, M); };
@@ -54,7 +61,7 @@ void TForm1::CreateControls() {
 
   Label2 = Place(Add<TLabel>("Label2"), 8, 6, 100, 20, "Mise à jour ");
   Label2->ParentFont = false;
-  Label2->Font = TFont{"Verdana", -17, clOlive, DEFAULT_CHARSET, {}};
+  Label2->Font = TFont{"Verdana", -17, clOlive, DefaultCharset, {}};
 
   Memo1 = Place(Add<TMemo>("Memo1"), 8, 136, 265, 89, "");
   Memo1->Lines().Add("Memo1");
@@ -72,6 +79,7 @@ void TForm1::CreateControls() {
   XPManifest1 = Add<TXPManifest>("XPManifest1");
 
   Image1 = Place(Add<TImage>("Image1"), 320, 0, 49, 57, "");
+  Image1->Picture = pictures::Logo();
   Image1->Transparent = true;
 
   Xanarc1 = Add<TXanarc>("Xanarc1");

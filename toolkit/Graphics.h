@@ -15,14 +15,14 @@ constexpr TColor clWhite = 0xFFFFFF;
 
 enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = std::set<TFontStyle>;
-constexpr int DEFAULT_CHARSET = 1;
+constexpr int DefaultCharset = 1;
 
 // Height is negative for a character height in pixels (without internal leading).
 struct TFont {
   std::string Name = "MS Sans Serif";
   int Height = -11;
   TColor Color = clWindowText;
-  int Charset = DEFAULT_CHARSET;
+  int Charset = DefaultCharset;
   TFontStyles Style;
 };
 

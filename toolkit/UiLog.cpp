@@ -7,24 +7,22 @@ namespace UiLog {
 
 namespace {
 
-std::FILE* LogFile() {
-  static std::FILE* file = [] () -> std::FILE* {
-    const char* path = std::getenv("VELANTO_UI_LOG");
-    return path && *path ? std::fopen(path, "ab") : nullptr;
-  }();
-  return file;
+// The variable is read at every event, so a test can point it at a file of its own.
+const char* LogPath() {
+  const char* path = std::getenv("VELANTO_UI_LOG");
+  return path && *path ? path : nullptr;
 }
 
 void AppendLine(const std::string& Line) {
-  std::FILE* file = LogFile();
+  const char* path = LogPath();
+  if (!path) return;
+  std::FILE* file = std::fopen(path, "ab");
   if (!file) return;
   std::fprintf(file, "%s\n", Line.c_str());
-  std::fflush(file);
+  std::fclose(file);
 }
 
 }  // namespace
-
-bool Enabled() { return LogFile() != nullptr; }
 
 std::string Escape(const std::string& Text) {
   std::string escaped;

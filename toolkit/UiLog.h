@@ -5,7 +5,6 @@
 // so end-to-end tests can follow what the window shows.
 namespace UiLog {
 
-bool Enabled();
 // Appends "Kind Subject Text" (Text with "\", CR and LF escaped as \\, \r and \n).
 void Write(const std::string& Kind, const std::string& Subject, const std::string& Text);
 void Write(const std::string& Kind, const std::string& Text);
