@@ -11,3 +11,5 @@ void TXABaseArchiver::DoPassword(const std::string&, std::string&, bool&) {}
 void TXABaseArchiver::DoProcessFileFailure(const std::string&, TXAProcessOperation, int32_t, int32_t,
                                            const std::string&, TXAAction&) {}
 void TXABaseArchiver::DoExtractFile(std::string&, uint32_t&, const std::string&) {}
+// Non-virtual, but the updater calls it: a placeholder until the extraction driver is merged.
+void TXABaseArchiver::ExtractFiles(const std::string&, int32_t, const std::string&) {}
