@@ -7,7 +7,6 @@ void TXABaseArchiver::DoOverallProgress(TXAProcessOperation, TXAProgressPhase, d
 void TXABaseArchiver::DoFileProgress(const std::string&, TXAProcessOperation, double, TXAProgressPhase) {}
 void TXABaseArchiver::DoConfirmOverwrite(const std::string&, std::string&, bool&) {}
 void TXABaseArchiver::DoConfirmProcessFile(const std::string&, TXAProcessOperation, bool&) {}
-void TXABaseArchiver::DoPassword(const std::string&, std::string&, bool&) {}
 void TXABaseArchiver::DoProcessFileFailure(const std::string&, TXAProcessOperation, int32_t, int32_t,
                                            const std::string&, TXAAction&) {}
 void TXABaseArchiver::DoExtractFile(std::string&, uint32_t&, const std::string&) {}

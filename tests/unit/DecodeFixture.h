@@ -22,7 +22,7 @@ class TRecordingArchiver : public TXanarc {
 public:
   void DoFileProgress(const std::string& Name, TXAProcessOperation, double Progress, TXAProgressPhase Phase) override {
     EXPECT_EQ(Phase, ppProcess);
-    FileName = Name;
+    ProgressName = Name;
     FileProgress.push_back(Progress);
     if (CancelAtReport == FileProgress.size()) CancelRequested = true;
   }
@@ -30,7 +30,7 @@ public:
     EXPECT_EQ(Phase, ppProcess);
     OverallProgress.push_back(Progress);
   }
-  std::string FileName;
+  std::string ProgressName;
   std::vector<double> FileProgress;
   std::vector<double> OverallProgress;
   size_t CancelAtReport = 0;  // 0: never

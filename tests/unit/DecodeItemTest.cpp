@@ -72,7 +72,7 @@ TEST_F(DecodeTest, ThreeMegabytesAreReadInThreeChunksWithProgressBeforeEach) {
   EXPECT_DOUBLE_EQ(Archiver.FileProgress[0], 0.0);
   EXPECT_DOUBLE_EQ(Archiver.FileProgress[1], 100.0 / 3);
   EXPECT_DOUBLE_EQ(Archiver.FileProgress[2], 200.0 / 3);
-  EXPECT_EQ(Archiver.FileName, "dir/big.bin");
+  EXPECT_EQ(Archiver.ProgressName, "dir/big.bin");
   ASSERT_EQ(Archiver.OverallProgress.size(), 3u);
   EXPECT_DOUBLE_EQ(Archiver.OverallProgress[0], 25.0);
   EXPECT_DOUBLE_EQ(Archiver.OverallProgress[2], (2.0 / 3 + 1) / 4 * 100);
