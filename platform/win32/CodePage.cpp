@@ -1,6 +1,7 @@
 #include "platform/CodePage.h"
 
 #include <windows.h>
+#undef OemToAnsi
 
 std::string OemToAnsi(const std::string& Text) {
   if (Text.empty())

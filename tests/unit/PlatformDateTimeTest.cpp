@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <ctime>
-
 #include "platform/DateTime.h"
 #include "platform/Exception.h"
+#include "platform/Files.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -92,15 +92,15 @@ TEST(PlatformDateTime, DosDateTimeConvertsBothWays) {
   EXPECT_THROW(DosDateTimeToDateTime(static_cast<int32_t>(0x5A8EC000u)), Exception);  // hour 24
 }
 
-TEST(PlatformDateTime, NowIsTheLocalClock) {
-  std::time_t Seconds = std::time(nullptr);
-  std::tm* Local = std::localtime(&Seconds);
-  TDateTime Expected;
-  ASSERT_TRUE(TryEncodeDate(Local->tm_year + 1900, Local->tm_mon + 1, Local->tm_mday, Expected));
-  Expected += (Local->tm_hour * 3600 + Local->tm_min * 60 + Local->tm_sec) / 86400.0;
-  EXPECT_NEAR(Now(), Expected, 60.0 / 86400);
+TEST(PlatformDateTime, NowIsTheLocalClockOfTheFileSystem) {
+  test::TempDir Dir;
+  TDateTime Written = 0;
+  ASSERT_TRUE(FileAgeDateTime(Dir.Write("now.txt", "x"), Written));
+  EXPECT_NEAR(Now(), Written, 60.0 / 86400);
   EXPECT_EQ(Date(), static_cast<double>(static_cast<int64_t>(Now())));
-  EXPECT_EQ(CurrentYear(), Local->tm_year + 1900);
+  int Year, Month, Day;
+  DecodeDate(Written, Year, Month, Day);
+  EXPECT_EQ(CurrentYear(), Year);
 }
 
 }  // namespace
