@@ -3,6 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace UiLog {
 
 namespace {
@@ -13,12 +17,27 @@ const char* LogPath() {
   return path && *path ? path : nullptr;
 }
 
+// The log is UTF-8 on every platform, so that one reader serves both builds.
+std::string Utf8(const std::string& Text) {
+#ifdef _WIN32
+  int wide = MultiByteToWideChar(CP_ACP, 0, Text.data(), static_cast<int>(Text.size()), nullptr, 0);
+  std::wstring buffer(static_cast<size_t>(wide), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, Text.data(), static_cast<int>(Text.size()), buffer.data(), wide);
+  int narrow = WideCharToMultiByte(CP_UTF8, 0, buffer.data(), wide, nullptr, 0, nullptr, nullptr);
+  std::string result(static_cast<size_t>(narrow), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, buffer.data(), wide, result.data(), narrow, nullptr, nullptr);
+  return result;
+#else
+  return Text;
+#endif
+}
+
 void AppendLine(const std::string& Line) {
   const char* path = LogPath();
   if (!path) return;
   std::FILE* file = std::fopen(path, "ab");
   if (!file) return;
-  std::fprintf(file, "%s\n", Line.c_str());
+  std::fprintf(file, "%s\n", Utf8(Line).c_str());
   std::fclose(file);
 }
 

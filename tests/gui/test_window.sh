@@ -54,23 +54,13 @@ shot=$build/screenshots/window-$flavour.png
 import -window root "$work/root.png"
 convert "$work/root.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shot"
 
-# The client area's origin inside the X window: the X window is the client area on FLTK; a
-# Wine window without a window manager carries its own frame (outer 390 x 153).
-if [ "$flavour" = wine ]; then
-  frame=$(( (WIDTH - 382) / 2 ))
-  origin_x=$frame
-  origin_y=$(( HEIGHT - 126 - frame ))
-else
-  origin_x=0
-  origin_y=0
-fi
-
+# Without a window manager the X window of either backend is the form's client area.
 olive_pixels() { # pixels of exactly clOlive in the region WxH+X+Y of the screenshot
   convert "$shot" -crop "$1" +repage -fill black +opaque '#808000' -fill white -opaque '#808000' \
     -format '%[fx:round(mean*w*h)]' info:
 }
-[ "$(olive_pixels "250x26+$(( origin_x + 8 ))+$(( origin_y + 4 ))")" -gt 20 ] || fail "no olive title line in $shot"
-[ "$(olive_pixels "382x60+$origin_x+$(( origin_y + 30 ))")" -eq 0 ] || fail "olive outside the title line in $shot"
+[ "$(olive_pixels 250x26+8+4)" -gt 20 ] || fail "no olive title line in $shot"
+[ "$(olive_pixels 382x60+0+30)" -eq 0 ] || fail "olive outside the title line in $shot"
 
 grep -qx 'caption Form1 Mise à jour velanto' "$work/ui.log" || fail "window caption"
 grep -qx 'caption Label2 Mise à jour velanto' "$work/ui.log" || fail "title line"
@@ -80,7 +70,7 @@ grep -qx 'caption BitBtn1 Mise à jour' "$work/ui.log" || fail "update button"
 grep -qx 'caption BitBtn2 Quitter' "$work/ui.log" || fail "quit button"
 
 # "Quitter" lies at 200, 88 (169 x 25) in the client area.
-xdotool mousemove --window "$window" $(( origin_x + 284 )) $(( origin_y + 100 )) click 1
+xdotool mousemove --window "$window" 284 100 click 1
 status=""
 for _ in $(seq 80); do
   if ! kill -0 "$app_pid" 2>/dev/null; then

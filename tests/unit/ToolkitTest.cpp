@@ -90,6 +90,7 @@ TEST(Toolkit, DialogButtonsInDisplayOrderWithTheirDefault) {
   }
 }
 
+// The log is UTF-8 in both builds.
 TEST(Toolkit, UiLogRecordsCaptionsEnabledStatesAndDialogs) {
   test::TempDir dir;
   const std::string log = dir.Path("ui.log");
@@ -104,7 +105,7 @@ TEST(Toolkit, UiLogRecordsCaptionsEnabledStatesAndDialogs) {
     label->SetCaption("Ligne 1\rLigne \\2\n");
     button->SetEnabled(false);
     button->SetEnabled(true);
-    dialogs.ShowMessage("Erreur : 404");
+    dialogs.ShowMessage("Erreur durant le téléchargement : 404");
     EXPECT_EQ(dialogs.MessageDlg("Abort?", mtConfirmation, {mbAbort, mbRetry, mbIgnore}), mrRetry);
     std::string password;
     EXPECT_TRUE(dialogs.InputPassword("t", "Password", password));
@@ -115,7 +116,7 @@ TEST(Toolkit, UiLogRecordsCaptionsEnabledStatesAndDialogs) {
             "caption Label1 Ligne 1\\rLigne \\\\2\\n\n"
             "enabled BitBtn1 0\n"
             "enabled BitBtn1 1\n"
-            "dialog message Erreur : 404\nanswer mrOk\n"
+            "dialog message Erreur durant le t\xC3\xA9" "l\xC3\xA9" "chargement : 404\nanswer mrOk\n"
             "dialog confirm Abort?\nanswer mrRetry\n"
             "dialog password Password\nanswer mrOk\n"
             "close\n");
