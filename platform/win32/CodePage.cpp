@@ -3,6 +3,9 @@
 #include <windows.h>
 #undef OemToAnsi
 
+// winuser.h maps OemToAnsi to OemToCharA; the portable name must stay ours.
+#undef OemToAnsi
+
 std::string OemToAnsi(const std::string& Text) {
   if (Text.empty())
     return Text;
