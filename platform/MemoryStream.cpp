@@ -13,7 +13,7 @@ int64_t TMemoryStream::Read(void* Buffer, int64_t Count) {
 }
 
 int64_t TMemoryStream::Write(const void* Buffer, int64_t Count) {
-  if (Count <= 0 || Pos < 0)
+  if (Count <= 0 || Pos < 0 || Count > INT64_MAX - Pos)
     return 0;
   int64_t End = Pos + Count;
   if (End > Size())

@@ -9,7 +9,7 @@ namespace {
 TFormatSettings LoadFromLocale() {
   locale_t Locale = newlocale(LC_TIME_MASK, "", nullptr);
   if (Locale == nullptr)
-    Locale = newlocale(LC_TIME_MASK, "C", nullptr);
+    return FormatSettingsFromStrftime("%m/%d/%y");  // the C locale's picture
   TFormatSettings Result = FormatSettingsFromStrftime(nl_langinfo_l(D_FMT, Locale));
   freelocale(Locale);
   return Result;

@@ -1,7 +1,6 @@
 #include "platform/CodePage.h"
 
 #include <windows.h>
-#undef OemToAnsi
 
 // winuser.h maps OemToAnsi to OemToCharA; the portable name must stay ours.
 #undef OemToAnsi
