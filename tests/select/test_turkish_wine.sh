@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Case-insensitive matching under the Turkish user locale (dotted and dotless i): the Windows
-# build under Wine, whose user locale follows LANG.
+# build under Wine, whose user locale follows LC_ALL (LANG alone is not enough).
 set -euo pipefail
 build=$(cd "$1" && pwd)
 flavour=$2
