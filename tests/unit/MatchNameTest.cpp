@@ -12,6 +12,8 @@ struct NameCase {
   bool Matches;
 };
 
+void PrintTo(const NameCase& c, std::ostream* out) { *out << "'" << c.Name << "' ~ '" << c.Mask << "'"; }
+
 class MatchNameTable : public testing::TestWithParam<NameCase> {};
 
 TEST_P(MatchNameTable, AnswersAsTheDotRulesSay) {

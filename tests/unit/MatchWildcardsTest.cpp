@@ -38,6 +38,10 @@ struct WildcardCase {
   bool Matches;
 };
 
+void PrintTo(const WildcardCase& c, std::ostream* out) {
+  *out << "'" << c.Name << "' ~ '" << c.Pattern << "' ignoreCase " << c.IgnoreCase;
+}
+
 class MatchWildcardsTable : public testing::TestWithParam<WildcardCase> {};
 
 TEST_P(MatchWildcardsTable, AnswersAsTheRuleSays) {

@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "archive/Selection.h"
 #include "archive/Xanarc.h"
 #include "tools/xanarc/Command.h"
 
@@ -28,8 +29,10 @@ int List(const std::vector<std::string>& Args) {
     std::fprintf(stderr, "%s\n", e.what());
     return 2;
   }
-  const TXADirArray& Items = Archive.Directory->Items;
-  for (int32_t i = 0; i < Items.Count(); ++i) PrintItem(Items.ItemPtr(i));
+  const std::string Mask = Args.size() > 1 ? Args[1] : "*.*";
+  TXAArchiveItem Found;
+  for (bool ok = Archive.FindFirst(Mask, Found, 10431, ""); ok; ok = Archive.FindNext(Found))
+    PrintItem(Archive.Directory->Items.ItemPtr(Found.SearchRec.ItemIndex));
   return 0;
 }
 
