@@ -178,7 +178,8 @@ void TXADirManager::ReadEntries(int64_t Start, uint32_t Count, TXAVolumeNumberIn
   In->Seek(Start);
   // Reserve only what the stream can hold: a count the directory cannot contain must not
   // allocate; entries beyond it would fail to read anyway.
-  const int64_t room = std::max<int64_t>(In->Remaining(), 0) / TDirItem::ImageSize;
+  const bool startInside = Start >= 0 && In->Remaining() >= 0;
+  const int64_t room = startInside ? In->Remaining() / TDirItem::ImageSize : 0;
   Items.SetCount(0);
   Items.SetCount(int32_t(std::min<int64_t>(Count, room)));
   for (int64_t i = 0; i < int64_t(Count); ++i) {

@@ -28,10 +28,11 @@ int64_t TForwardScanner::Find(int64_t From) {
   int64_t pos = From;
   while (pos + 4 <= size) {
     if (pos < WindowStart || pos + 4 > WindowStart + WindowLen) {
-      Window.resize(size_t(WindowSize));
+      const int64_t length = std::min(WindowSize, size - pos);
+      Window.resize(size_t(length));
       Stream.SetPosition(pos);
       WindowStart = pos;
-      WindowLen = std::max<int64_t>(Stream.Read(Window.data(), std::min(WindowSize, size - pos)), 0);
+      WindowLen = std::max<int64_t>(Stream.Read(Window.data(), length), 0);
       if (WindowLen < 4) break;  // the window makes no progress
     }
     result = SearchWindow(pos);

@@ -18,10 +18,11 @@ void TStreamReader::Read(void* Buffer, int64_t Count) {
   if (Pos < 0 || Count > Size - Pos) throw EReadError("Stream read error");
   const bool inWindow = Pos >= WindowStart && Pos + Count <= WindowStart + WindowLen;
   if (!inWindow && Count < WindowSize) {
-    Window.resize(size_t(WindowSize));
+    const int64_t length = std::min(WindowSize, Size - Pos);
+    Window.resize(size_t(length));
     Stream.SetPosition(Pos);
     WindowStart = Pos;
-    WindowLen = std::max<int64_t>(Stream.Read(Window.data(), WindowSize), 0);
+    WindowLen = std::max<int64_t>(Stream.Read(Window.data(), length), 0);
   }
   if (Pos >= WindowStart && Pos + Count <= WindowStart + WindowLen) {
     std::memcpy(Buffer, Window.data() + (Pos - WindowStart), size_t(Count));

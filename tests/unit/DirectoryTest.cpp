@@ -290,19 +290,21 @@ TEST(Directory, ExtraFieldEndingInAPartialHeaderStaysInsideTheEntry) {
 TEST(Directory, DirectoryRunningPastTheEndIsAReadError) {
   struct Case {
     const char* What;
-    size_t Offset;  // within the end record
-    uint32_t Value;
-    int Width;
+    uint16_t Count;
+    uint32_t DirSize;  // 0: as built
   };
-  for (const Case& c : {Case{"huge entry count", 10, 0xFFFF, 2}, Case{"huge directory size", 12, 0x7FFFFFF0, 4},
-                        Case{"one entry too many", 10, 3, 2}}) {
+  for (const Case& c : {Case{"huge entry count", 0xFFFF, 0}, Case{"huge directory size", 2, 0x7FFFFFF0},
+                        Case{"huge count starting before the file", 0xFFFF, 0xFFFFFFF0},
+                        Case{"one entry too many", 3, 0}}) {
     test::ZipBuilder zip;
     zip.Add("a.txt", "alpha");
     zip.Add("b.txt", "beta");
     std::string bytes = zip.Build();
-    std::string field;
-    c.Width == 2 ? Put16(field, c.Value) : Put32(field, c.Value);
-    bytes.replace(bytes.size() - 22 + c.Offset, field.size(), field);
+    std::string count, size;
+    Put16(count, c.Count);
+    bytes.replace(bytes.size() - 12, 2, count);
+    Put32(size, c.DirSize);
+    if (c.DirSize) bytes.replace(bytes.size() - 10, 4, size);
     test::TempDir dir;
     TXanarc x;
     x.FileName = dir.Write("z.zip", bytes);
