@@ -184,8 +184,11 @@ void TXADirManager::ReadEntries(int64_t Start, uint32_t Count, TXAVolumeNumberIn
   Items.SetCount(int32_t(std::min<int64_t>(Count, room)));
   for (int64_t i = 0; i < int64_t(Count); ++i) {
     if (!singleVolume && In->Remaining() < TDirItem::ImageSize) {
+      const TStream* exhausted = Stream;
       Volume.SetNumber(Volume.Number + 1);
       SwitchVolume(Volume);
+      // The same file again holds no further entries: reading it from its start would loop.
+      if (Stream == exhausted) throw EReadError("Stream read error");
       In.emplace(*Stream);
     }
     if (i == 0) DirectoryStart = In->Position();
