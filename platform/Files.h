@@ -25,6 +25,8 @@ uint32_t FileGetAttr(const std::string& Path);  // faInvalid when it cannot be r
 // of Attr are a Unix mode whose permission bits are applied (items made on Unix).
 bool FileSetAttr(const std::string& Path, uint32_t Attr, bool UnixMode = false);
 bool DeleteFile(const std::string& Path);
+// Gives Dest the permission bits of Source, writable by its owner (POSIX); Windows has none.
+bool InheritFilePermissions(const std::string& Source, const std::string& Dest);
 // Moves Source onto Dest, replacing Dest.
 bool RenameFileReplace(const std::string& Source, const std::string& Dest);
 bool ForceDirectories(const std::string& Path);  // creates the folder with all its parents

@@ -1,0 +1,145 @@
+// Writes one selected item below the base folder.
+#include <atomic>
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <random>
+
+#include "archive/SafePath.h"
+#include "archive/XAExcept.h"
+#include "archive/Xanarc.h"
+#include "platform/FileStream.h"
+#include "platform/Files.h"
+#include "platform/Paths.h"
+
+namespace {
+
+constexpr uint32_t UnixFileTypeMask = 0170000;
+constexpr uint32_t UnixRegularFile = 0100000;
+constexpr uint32_t UnixSymbolicLink = 0120000;
+
+bool IsFolderItem(const TDirItem& Item) {
+  return (Item.ExternalAttr & faDirectory) != 0 ||
+         (!Item.StoredName.empty() && Item.StoredName.back() == '/');
+}
+
+bool MadeOnUnix(const TDirItem& Item) { return (Item.MadeByVersion >> 8) == 3; }
+
+// The Unix mode of the high 16 bits counts only for a regular file made on Unix; a symbolic
+// link is written as a plain file and keeps the default permissions.
+bool AppliesUnixMode(const TDirItem& Item, uint32_t FileAttr) {
+  return MadeOnUnix(Item) && ((FileAttr >> 16) & UnixFileTypeMask) == UnixRegularFile;
+}
+
+uint32_t AttributesToSet(const TDirItem& Item, uint32_t FileAttr) {
+  if (MadeOnUnix(Item) && ((FileAttr >> 16) & UnixFileTypeMask) == UnixSymbolicLink)
+    return FileAttr & 0xFFFF;
+  return FileAttr;
+}
+
+// A fresh name beside Path, so the item is written in full before anything is replaced.
+std::string TemporaryPathBeside(const std::string& Path) {
+  static std::atomic<uint32_t> counter{std::random_device{}()};
+  const std::string folder = ExtractFilePath(Path);
+  for (int attempt = 0; attempt < 1000; ++attempt) {
+    char name[32];
+    std::snprintf(name, sizeof name, "~xa%08x.tmp", counter.fetch_add(0x9E3779B9u));
+    std::string candidate = folder + name;
+    if (!FileExists(candidate) && !DirectoryExists(candidate)) return candidate;
+  }
+  return folder + "~xa.tmp";
+}
+
+bool ShouldReplace(TXABaseArchiver& A, const TDirItem& Item, const std::string& Name, std::string& Path) {
+  if (!A.Options.ReplaceReadOnly) {
+    const uint32_t attr = FileGetAttr(Path);
+    if (attr != faInvalid && (attr & faReadOnly) != 0) return false;
+  }
+  switch (A.Options.OverwriteMode) {
+  case omPrompt: {
+    bool confirm = false;
+    A.DoConfirmOverwrite(Name, Path, confirm);
+    return confirm;
+  }
+  case omAlways:
+    return true;
+  case omNever:
+    return false;
+  case omIfNewer:
+    return Item.DosDateTime() > FileAge(Path);
+  case omIfOlder:
+    return Item.DosDateTime() < FileAge(Path);
+  }
+  return false;
+}
+
+void CreateFolder(TXABaseArchiver& A, const std::string& Folder) {
+  if (Folder.empty() || DirectoryExists(Folder)) return;
+  if (!ForceDirectories(Folder)) throw EXAException(20, {Folder}, &A);
+}
+
+// Moves the finished temporary file onto Path; the replaced file's permissions carry over.
+void PlaceOutput(TXABaseArchiver& A, const std::string& Temporary, const std::string& Path) {
+  const uint32_t oldAttr = FileExists(Path) ? FileGetAttr(Path) : faInvalid;
+  if (oldAttr != faInvalid) {
+    InheritFilePermissions(Path, Temporary);
+    FileSetAttr(Path, 0);
+  }
+  if (RenameFileReplace(Temporary, Path)) return;
+  if (oldAttr != faInvalid) FileSetAttr(Path, oldAttr);
+  DeleteFile(Temporary);
+  throw EXAException(19, {Path}, &A);
+}
+
+void WriteOutput(TXABaseArchiver& A, int32_t Index, const TDirItem& Item, const std::string& Path,
+                 uint32_t FileAttr) {
+  if (DirectoryExists(Path)) throw EXAException(19, {Path}, &A);
+  const std::string temporary = TemporaryPathBeside(Path);
+  std::unique_ptr<TFileStream> output;
+  try {
+    output = std::make_unique<TFileStream>(temporary, fmCreate);
+  } catch (const EStreamError&) {
+    throw EXAException(19, {Path}, &A);
+  }
+  std::exception_ptr failure;
+  A.SkipFile = false;
+  try {
+    A.DecodeItem(Index, *output);
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  output->SetDosDateTime(Item.DosDateTime());
+  if (A.Options.FlushBuffers && IsRemovableDrive(Path)) output->Flush();
+  output.reset();
+  if (failure || A.SkipFile || A.CancelRequested) {
+    DeleteFile(temporary);
+    if (failure) std::rethrow_exception(failure);
+    return;
+  }
+  PlaceOutput(A, temporary, Path);
+  if (A.Options.SetAttributes)
+    FileSetAttr(Path, AttributesToSet(Item, FileAttr), AppliesUnixMode(Item, FileAttr));
+}
+
+}  // namespace
+
+void TXABaseArchiver::ExtractItem(int32_t Index, const std::string& Name, const std::string& BaseFolder) {
+  const TDirItem item = Directory->Items.ItemPtr(Index);
+  std::string name = Name;
+  std::string baseFolder = BaseFolder;
+  uint32_t fileAttr = item.ExternalAttr;
+  DoExtractFile(name, fileAttr, item.ItemComment);
+  const bool storedName = name == ToPathDelim(Name);
+  if (IsFullPath(name)) baseFolder.clear();
+  if (storedName && IsUnsafeStoredName(name)) throw EXAException(19, {baseFolder + name}, this);
+
+  if (Options.CreateDirs)
+    CreateFolder(*this, baseFolder + ExtractFilePath(name));
+  else
+    name = ExtractFileName(name);
+  if (IsFolderItem(item)) return;
+
+  std::string path = baseFolder + name;
+  if (FileExists(path) && !ShouldReplace(*this, item, name, path)) return;
+  WriteOutput(*this, Index, item, path, fileAttr);
+}
