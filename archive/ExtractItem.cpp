@@ -16,7 +16,6 @@ namespace {
 
 constexpr uint32_t UnixFileTypeMask = 0170000;
 constexpr uint32_t UnixRegularFile = 0100000;
-constexpr uint32_t UnixSymbolicLink = 0120000;
 
 bool IsFolderItem(const TDirItem& Item) {
   return (Item.ExternalAttr & faDirectory) != 0 ||
@@ -25,15 +24,17 @@ bool IsFolderItem(const TDirItem& Item) {
 
 bool MadeOnUnix(const TDirItem& Item) { return (Item.MadeByVersion >> 8) == 3; }
 
-// The Unix mode of the high 16 bits counts only for a regular file made on Unix; a symbolic
-// link is written as a plain file and keeps the default permissions.
+// The Unix mode of the high 16 bits counts for a regular file made on Unix (or one whose mode
+// carries no type); a symbolic link is written as a plain file with the default permissions.
 bool AppliesUnixMode(const TDirItem& Item, uint32_t FileAttr) {
-  return MadeOnUnix(Item) && ((FileAttr >> 16) & UnixFileTypeMask) == UnixRegularFile;
+  const uint32_t mode = FileAttr >> 16;
+  const uint32_t type = mode & UnixFileTypeMask;
+  return MadeOnUnix(Item) && mode != 0 && (type == UnixRegularFile || type == 0);
 }
 
+// Other high bits of an item made on Unix are no file attributes.
 uint32_t AttributesToSet(const TDirItem& Item, uint32_t FileAttr) {
-  if (MadeOnUnix(Item) && ((FileAttr >> 16) & UnixFileTypeMask) == UnixSymbolicLink)
-    return FileAttr & 0xFFFF;
+  if (MadeOnUnix(Item) && !AppliesUnixMode(Item, FileAttr)) return FileAttr & 0xFFFF;
   return FileAttr;
 }
 
