@@ -23,6 +23,7 @@ TEST_F(ExtractItem, FolderItemsAndCreateDirs) {
   for (bool createDirs : {true, false}) {
     SCOPED_TRACE(createDirs);
     fs::remove_all(Base);
+    fs::create_directories(Base);  // without CreateDirs even the base folder must exist
     test::ZipBuilder zip;
     zip.Add("docs/", "", 0).ExternalAttr = faDirectory;
     zip.Add("docs/a.txt", "text");
@@ -45,6 +46,7 @@ TEST_F(ExtractItem, FlattenedNamesLeaveTheLaterItem) {
   zip.Add("a/x.txt", "first");
   zip.Add("b/x.txt", "second");
   Open(zip);
+  fs::create_directories(Base);
   Archiver.Options.CreateDirs = false;
   Extract();
   EXPECT_EQ(Listing(Base), (std::vector<std::string>{"x.txt"}));
