@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <mutex>
 #include <random>
 
 #include "archive/SafePath.h"
@@ -38,7 +39,9 @@ uint32_t AttributesToSet(const TDirItem& Item, uint32_t FileAttr) {
   return FileAttr;
 }
 
-// A fresh name beside Path, so the item is written in full before anything is replaced.
+bool PathIsFree(const std::string& Path) { return FileGetAttr(Path) == faInvalid; }
+
+// A fresh name beside Path, so an existing file is replaced only by a complete item.
 std::string TemporaryPathBeside(const std::string& Path) {
   static std::atomic<uint32_t> counter{std::random_device{}()};
   const std::string folder = ExtractFilePath(Path);
@@ -46,16 +49,27 @@ std::string TemporaryPathBeside(const std::string& Path) {
     char name[32];
     std::snprintf(name, sizeof name, "~xa%08x.tmp", counter.fetch_add(0x9E3779B9u));
     std::string candidate = folder + name;
-    if (!FileExists(candidate) && !DirectoryExists(candidate)) return candidate;
+    if (PathIsFree(candidate)) return candidate;
   }
   return folder + "~xa.tmp";
 }
 
-bool ShouldReplace(TXABaseArchiver& A, const TDirItem& Item, const std::string& Name, std::string& Path) {
-  if (!A.Options.ReplaceReadOnly) {
-    const uint32_t attr = FileGetAttr(Path);
-    if (attr != faInvalid && (attr & faReadOnly) != 0) return false;
+// Asking the system for every file is costly; a folder's drive does not change within a run.
+bool IsOnRemovableDrive(const std::string& Path) {
+  static std::string lastFolder;
+  static bool lastRemovable = false;
+  std::lock_guard<std::recursive_mutex> lock(ProcessLock());
+  const std::string folder = ExtractFilePath(Path);
+  if (folder.empty() || folder != lastFolder) {
+    lastRemovable = IsRemovableDrive(Path);
+    lastFolder = folder;
   }
+  return lastRemovable;
+}
+
+bool ShouldReplace(TXABaseArchiver& A, const TDirItem& Item, const std::string& Name, std::string& Path,
+                   uint32_t ExistingAttr) {
+  if (!A.Options.ReplaceReadOnly && (ExistingAttr & faReadOnly) != 0) return false;
   switch (A.Options.OverwriteMode) {
   case omPrompt: {
     bool confirm = false;
@@ -81,7 +95,7 @@ void CreateFolder(TXABaseArchiver& A, const std::string& Folder) {
 
 // Moves the finished temporary file onto Path; the replaced file's permissions carry over.
 void PlaceOutput(TXABaseArchiver& A, const std::string& Temporary, const std::string& Path) {
-  const uint32_t oldAttr = FileExists(Path) ? FileGetAttr(Path) : faInvalid;
+  const uint32_t oldAttr = FileGetAttr(Path);
   if (oldAttr != faInvalid) {
     InheritFilePermissions(Path, Temporary);
     FileSetAttr(Path, 0);
@@ -92,13 +106,16 @@ void PlaceOutput(TXABaseArchiver& A, const std::string& Temporary, const std::st
   throw EXAException(19, {Path}, &A);
 }
 
+// A new file is written in place; an existing one is replaced only once the item is complete.
 void WriteOutput(TXABaseArchiver& A, int32_t Index, const TDirItem& Item, const std::string& Path,
                  uint32_t FileAttr) {
-  if (DirectoryExists(Path)) throw EXAException(19, {Path}, &A);
-  const std::string temporary = TemporaryPathBeside(Path);
+  const uint32_t existing = FileGetAttr(Path);
+  if (existing != faInvalid && (existing & faDirectory) != 0) throw EXAException(19, {Path}, &A);
+  const bool replacing = existing != faInvalid;
+  const std::string target = replacing ? TemporaryPathBeside(Path) : Path;
   std::unique_ptr<TFileStream> output;
   try {
-    output = std::make_unique<TFileStream>(temporary, fmCreate);
+    output = std::make_unique<TFileStream>(target, fmCreate);
   } catch (const EStreamError&) {
     throw EXAException(19, {Path}, &A);
   }
@@ -110,14 +127,14 @@ void WriteOutput(TXABaseArchiver& A, int32_t Index, const TDirItem& Item, const 
     failure = std::current_exception();
   }
   output->SetDosDateTime(Item.DosDateTime());
-  if (A.Options.FlushBuffers && IsRemovableDrive(Path)) output->Flush();
+  if (A.Options.FlushBuffers && IsOnRemovableDrive(Path)) output->Flush();
   output.reset();
   if (failure || A.SkipFile || A.CancelRequested) {
-    DeleteFile(temporary);
+    DeleteFile(target);
     if (failure) std::rethrow_exception(failure);
     return;
   }
-  PlaceOutput(A, temporary, Path);
+  if (replacing) PlaceOutput(A, target, Path);
   if (A.Options.SetAttributes)
     FileSetAttr(Path, AttributesToSet(Item, FileAttr), AppliesUnixMode(Item, FileAttr));
 }
@@ -141,6 +158,8 @@ void TXABaseArchiver::ExtractItem(int32_t Index, const std::string& Name, const 
   if (IsFolderItem(item)) return;
 
   std::string path = baseFolder + name;
-  if (FileExists(path) && !ShouldReplace(*this, item, name, path)) return;
+  const uint32_t existing = FileGetAttr(path);
+  const bool fileThere = existing != faInvalid && (existing & faDirectory) == 0;
+  if (fileThere && !ShouldReplace(*this, item, name, path, existing)) return;
   WriteOutput(*this, Index, item, path, fileAttr);
 }

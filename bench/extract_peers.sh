@@ -12,7 +12,7 @@ if [ ! -s "$archive" ]; then
   list=$(mktemp)
   trap 'rm -f "$list"' EXIT
   find /usr/share /usr/lib -type f -readable -size -64M -printf '%s\t%p\n' 2>/dev/null | sort -t$'\t' -k2 |
-    awk -F'\t' -v limit=$((350 * 1024 * 1024)) '{ total += $1; print $2; if (total > limit) exit }' > "$list"
+    awk -F'\t' -v limit=$((350 * 1024 * 1024)) 'total <= limit { total += $1; print $2 }' > "$list"
   zip -q -6 -X "$archive" -@ < "$list"
 fi
 dest=$(mktemp -d /dev/shm/velanto-extract-bench.XXXXXX)
