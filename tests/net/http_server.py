@@ -8,6 +8,7 @@ import os
 import sys
 import threading
 import time
+from urllib.parse import unquote
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
 PAGES = {
@@ -46,7 +47,7 @@ class Handler(BaseHTTPRequestHandler):
         if path in PAGES:
             return self.reply(200, PAGES[path], [("Content-Type", "text/html")])
         if path == "/page/date":  # /page/date?19/06/2024: that text as the first line
-            return self.reply(200, query.encode() + b"\r\n<html></html>\r\n")
+            return self.reply(200, unquote(query).encode() + b"\r\n<html></html>\r\n")
         if path == "/status/404":
             return self.reply(404, b"<html>introuvable</html>")
         if path == "/redirect":

@@ -62,4 +62,4 @@ else
 fi
 echo "$out"
 # Every test must have run against the server, none skipped.
-grep -q '\[  PASSED  \] 4 tests' <<<"$out" && ! grep -q SKIPPED <<<"$out"
+grep -q '\[  PASSED  \] 5 tests' <<<"$out" && ! grep -q SKIPPED <<<"$out"

@@ -2,7 +2,10 @@
 
 #include <cstdlib>
 
+#include "app/Unit1.h"
 #include "net/IdHTTP.h"
+#include "platform/DateText.h"
+#include "support/TempDir.h"
 
 // Against nginx serving plain files, started by tests/net/test_nginx.sh, which names its port
 // in VELANTO_TEST_NGINX_PORT.
@@ -64,6 +67,19 @@ TEST(HttpStaticPage, FolderRedirectIsNotFollowed) {
     EXPECT_EQ(e.ErrorCode, 301);
     EXPECT_EQ(e.Message, "HTTP/1.1 301 Moved Permanently");
   }
+}
+
+TEST(HttpStaticPage, VersionCheckReadsTheReleaseDate) {
+  REQUIRE_NGINX();
+  const TFormatSettings saved = FormatSettings();
+  FormatSettings() = {"dd/MM/yyyy", '/'};
+  test::TempDir folder;
+  TForm1 form(nullptr, folder.Path("maj"));
+  form.Settings.VersionPageUrl = NginxUrl("/velanto/update-as.html");
+  form.Button5Click(&form);
+  FormatSettings() = saved;
+  EXPECT_EQ(form.RemoteReleaseDate, StrToDate("19/06/2024", {"dd/MM/yyyy", '/'}, 2024));
+  EXPECT_EQ(form.Memo1->Lines().Count(), 2);
 }
 
 }  // namespace
