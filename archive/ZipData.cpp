@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <chrono>
 #include <memory>
 
 #include "archive/ItemDecoder.h"
@@ -16,10 +17,27 @@ constexpr uint64_t MemoryShare = 20;
 constexpr uint64_t LargestFirstRoom = uint64_t(16) << 20;
 constexpr size_t MinimumGrowth = size_t(1) << 20;
 
+constexpr auto MemoryReadingLifetime = std::chrono::milliseconds(100);
+
+// A twentieth of the available physical memory. One reading serves the items decoded within a
+// short while, since asking the system costs more than decoding a small item. When the system
+// cannot tell, nothing limits the chunk.
+uint64_t ChunkMemoryLimit() {
+  thread_local std::chrono::steady_clock::time_point readAt;
+  thread_local uint64_t limit = 0;
+  const auto now = std::chrono::steady_clock::now();
+  if (limit == 0 || now - readAt > MemoryReadingLifetime) {
+    const uint64_t available = AvailablePhysicalMemory();
+    limit = available ? available / MemoryShare : UINT64_MAX;
+    readAt = now;
+  }
+  return limit;
+}
+
 }  // namespace
 
 bool TItemDecoder::DecodeZipData() {
-  MemoryLimit = AvailablePhysicalMemory() / MemoryShare;
+  MemoryLimit = ChunkMemoryLimit();
   if (Entry.IsEncrypted() && !PrepareDecryption()) return false;
   const bool deflated = Entry.CompressionMethod == 8;
   if (deflated && !Inflater.Start()) return false;
