@@ -19,7 +19,7 @@ void TTraditionalKeys::Update(uint8_t Plain) {
 }
 
 uint8_t TTraditionalKeys::StreamByte() const {
-  uint16_t t = uint16_t(Key2 | 2);
+  const uint32_t t = (Key2 | 2) & 0xFFFF;  // 32-bit: the product of two 16-bit values overflows int
   return uint8_t((t * (t ^ 1)) >> 8);
 }
 
