@@ -268,7 +268,7 @@ TEST_F(DecodeTest, DeflatedItemsOfManySizesRoundTrip) {
   }
   Open(zip.Build());
   for (size_t i = 0; i < contents.size(); ++i) EXPECT_EQ(Decode(int32_t(i)), contents[i]) << sizes[i];
-}
+    zip.Add(std::to_string(n).append(".bin"), contents.back(), 8);
 
 }  // namespace
 }  // namespace test
