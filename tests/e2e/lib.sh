@@ -252,3 +252,16 @@ e2e_setup() {
   e2e_install
   e2e_display
 }
+
+# True when the window's log holds these lines in this order (others may come between).
+e2e_log_in_order() {
+  e2e_ui_log | python3 -c '
+import sys
+want, i = sys.argv[1:], 0
+for line in sys.stdin.read().splitlines():
+    if i < len(want) and line == want[i]:
+        i += 1
+sys.exit(0 if i == len(want) else 1)' "$@"
+}
+
+e2e_check() { "$@" || e2e_fail "not true: $*"; }
