@@ -99,6 +99,7 @@ e2e_serve() {
   python3 "$E2E_SOURCE/tests/e2e/server.py" --port "$E2E_PORT" --root "$E2E_WORK/site" \
     --log "$E2E_WORK/requests.log" --ready "$E2E_WORK/ready" "$@" &
   local pid=$!
+  disown
   E2E_PIDS+=("$pid")
   local i
   for i in $(seq 100); do
@@ -116,6 +117,7 @@ e2e_display() {
   local fifo=$E2E_WORK/displayfd
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
   E2E_PIDS+=("$!")
+  disown
   local i
   for i in $(seq 100); do
     [ -s "$fifo" ] && break
@@ -145,6 +147,7 @@ e2e_run_in_install() {
   fi
   E2E_LAST_PID=$!
   E2E_PIDS+=("$E2E_LAST_PID")
+  disown
 }
 
 e2e_start_target() { e2e_run_in_install velanto.exe; E2E_TARGET_PID=$E2E_LAST_PID; }
