@@ -33,5 +33,5 @@ e2e_check e2e_log_in_order "enabled BitBtn1 0" "caption Label1 Téléchargement 
 [ "$E2E_FLAVOUR" = wine ] || ! e2e_running "$old_target" || e2e_fail "the target was not stopped"
 ! xdotool search --name '^velanto ' >/dev/null 2>&1 || e2e_fail "a target was started"
 e2e_running "$E2E_UPDATER_PID" || e2e_fail "the updater ended"
-xdotool search --onlyvisible --name '^Mise . jour velanto$' >/dev/null || e2e_fail "the window closed"
+xdotool search --onlyvisible --name '^Mise [^ ]* jour velanto$' >/dev/null || e2e_fail "the window closed"
 echo "PASS"
