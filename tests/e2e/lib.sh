@@ -174,10 +174,8 @@ e2e_wait_window() {
   return 1
 }
 
-# The window's log in UTF-8 (the Windows build writes its ANSI code page).
-e2e_ui_log() {
-  if [ "$E2E_FLAVOUR" = wine ]; then iconv -f CP1252 -t UTF-8 "$E2E_WORK/ui.log"; else cat "$E2E_WORK/ui.log"; fi
-}
+# The window's log (UTF-8 in both builds).
+e2e_ui_log() { cat "$E2E_WORK/ui.log"; }
 
 e2e_log_has() { e2e_ui_log | grep -qxF -- "$1"; }
 
