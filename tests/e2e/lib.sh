@@ -196,16 +196,24 @@ e2e_click() {
 
 e2e_click_update() { e2e_click 90 100; }
 
-# Waits for the window's log to report the box with TEXT, then answers it with KEY (Return:
-# its default button).
+# Waits for the window's log to report the box LINE, then answers it: natively with KEY
+# (Return: its default button); under Wine, whose windows here take no keys from xdotool, by
+# clicking button INDEX of COUNT, laid out centred along the bottom of the box.
 e2e_answer_box() {
-  local line=$1 key=${2:-Return}
+  local line=$1 key=${2:-Return} index=${3:-0} count=${4:-1}
   e2e_wait_log "$line"
   local box
   box=$(e2e_wait_window '^Mise [^ ]* jour$') || e2e_fail "no box for: $line"
   sleep 0.3
-  xdotool windowfocus --sync "$box" 2>/dev/null || true
-  xdotool key --clearmodifiers "$key"
+  if [ "$E2E_FLAVOUR" = wine ]; then
+    local WIDTH HEIGHT X Y SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$box")"
+    local first=$(( (WIDTH - (count * 81 - 6)) / 2 ))
+    xdotool mousemove --window "$box" $((first + index * 81 + 37)) $((HEIGHT - 23)) click 1
+  else
+    xdotool windowfocus --sync "$box" 2>/dev/null || true
+    xdotool key --clearmodifiers "$key"
+  fi
 }
 
 # Saves a picture of the whole display as BUILD/screenshots/NAME.png.

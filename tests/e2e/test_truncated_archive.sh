@@ -21,7 +21,7 @@ for i in $(seq $((E2E_TIMEOUT * 10))); do
   e2e_log_has "dialog message $final" && break
   if [ "$(e2e_ui_log | grep -c '^dialog confirm ')" -gt "$(e2e_ui_log | grep -c '^answer mrIgnore')" ]; then
     question=$(e2e_ui_log | grep '^dialog confirm ' | tail -n1)
-    e2e_answer_box "$question" "${E2E_IGNORE_KEY:-i}"
+    e2e_answer_box "$question" i 2 3
     e2e_wait_log "answer mrIgnore"
   fi
   sleep 0.1
