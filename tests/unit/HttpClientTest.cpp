@@ -6,6 +6,7 @@
 #include "HttpTestServer.h"
 #include "net/IdAntiFreeze.h"
 #include "net/IdHTTP.h"
+#include "net/SocketApi.h"
 
 namespace {
 
@@ -171,6 +172,66 @@ TEST(HttpClient, RefusedConnectionGivesTheSocketErrorNumber) {
     EXPECT_EQ(e.Message.substr(0, prefix.size()), prefix);
     EXPECT_GT(e.Message.size(), prefix.size());
   }
+}
+
+TEST(HttpClient, UnknownHostIsItsOwnFailure) {
+  TIdHTTP http;
+  TMemoryStream page;
+  EXPECT_THROW(http.Get("http://nonexistent.invalid/", page), EIdHostNotFound);
+}
+
+// A loopback listener that accepts nothing, its backlog filled: further connects stay pending.
+class TFullListener {
+public:
+  TFullListener() {
+    socketapi::Startup();
+    Listener = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(Listener, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    listen(Listener, 0);
+    socklen_t length = sizeof address;
+    getsockname(Listener, reinterpret_cast<sockaddr*>(&address), &length);
+    Port = ntohs(address.sin_port);
+    for (int i = 0; i < 8 && !Full; ++i) {
+      SocketHandle filler = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+      socketapi::SetNonBlocking(filler);
+      connect(filler, reinterpret_cast<sockaddr*>(&address), sizeof address);
+      Fillers.push_back(filler);
+      Full = socketapi::WaitReady(filler, true, 300) == 0;
+    }
+  }
+  ~TFullListener() {
+    for (SocketHandle filler : Fillers)
+      socketapi::Close(filler);
+    socketapi::Close(Listener);
+  }
+  SocketHandle Listener;
+  std::vector<SocketHandle> Fillers;
+  uint16_t Port = 0;
+  bool Full = false;
+};
+
+TEST(HttpAntiFreeze, ConnectTimesOutPumpingAllTheWhile) {
+  TFullListener listener;
+  if (!listener.Full)
+    GTEST_SKIP() << "this system accepts loopback connections beyond the backlog";
+  TIdAntiFreeze antiFreeze;
+  int pumps = 0;
+  antiFreeze.OnPump = [&] { ++pumps; };
+  TIdHTTP http;
+  http.ConnectTimeout = 1000;
+  TMemoryStream page;
+  try {
+    http.Get("http://127.0.0.1:" + std::to_string(listener.Port) + "/", page);
+    FAIL() << "connected";
+  } catch (const EIdConnectTimeout& e) {
+    EXPECT_EQ(e.Message, "Délai de connexion.");
+  }
+  // One second in slices of an eighth.
+  EXPECT_GE(pumps, 4);
+  EXPECT_LE(pumps, 9);
 }
 
 TEST(HttpClient, RefusesWhatIsNotAPlainHttpUrl) {
