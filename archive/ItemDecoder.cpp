@@ -84,8 +84,12 @@ bool TItemDecoder::ReadFully(void* Buffer, int64_t Count) {
   int64_t got = Archive->Read(bytes, Count);
   while (got < Count) {
     if (Archiver.SpanningMode() == smNone) return false;
+    if (Volume.LastNumber >= 0 && Volume.Number >= Volume.LastNumber) return false;
+    const std::string previous = Archiver.CurrentVolumeName;
     Volume.SetNumber(Volume.Number + 1);
     Archiver.OpenVolume(Volume);
+    // A next volume that names the same file would read it again from its start, forever.
+    if (Archiver.CurrentVolumeName == previous) return false;
     Archive = Archiver.ArchiveStream.get();
     Archive->SetPosition(0);
     const int64_t more = Archive->Read(bytes + got, Count - got);

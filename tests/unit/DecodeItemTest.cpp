@@ -272,3 +272,27 @@ TEST_F(DecodeTest, DeflatedItemsOfManySizesRoundTrip) {
 
 }  // namespace
 }  // namespace test
+
+namespace test {
+namespace {
+
+// An end record on disk 3 of a set whose other volumes are missing: the reader must not take
+// the one file it has for the next volume and read it again from its start.
+TEST_F(DecodeTest, AMissingNextVolumeIsNotTheSameFileAgain) {
+  const std::string data(100, 'd');
+  ZipBuilder zip;
+  ZipEntry& e = zip.Add("a.bin", data, 0);
+  e.OverrideSizes = true;
+  e.CentralCrc = Crc(data);
+  const uint32_t fileSize = uint32_t(zip.Build().size());
+  e.CentralPacked = e.CentralUnpacked = 2 * fileSize;  // only the file read twice could fill it
+  std::string bytes = zip.Build();
+  bytes.replace(bytes.size() - 18, 2, std::string("\x03\x00", 2));  // number of this disk
+  Open(bytes);
+  ASSERT_EQ(Archiver.SpanningMode(), smSpanning);
+  EXPECT_EQ(DecodeError(), 8);
+  EXPECT_EQ(LastOutput, "");
+}
+
+}  // namespace
+}  // namespace test
