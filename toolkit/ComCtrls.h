@@ -11,8 +11,6 @@ public:
   int64_t Max() const { return FMax; }
   int64_t Position() const { return FPosition; }
   void SetRange(int64_t AMin, int64_t AMax);
-  void SetMin(int64_t Value) { SetRange(Value, FMax); }
-  void SetMax(int64_t Value) { SetRange(FMin, Value); }
   void SetPosition(int64_t Value);
 
 private:

@@ -7,7 +7,6 @@ class TLabel : public TControl {
 public:
   using TControl::TControl;
   bool AutoSize = true;
-  bool Transparent = false;
 };
 
 class TButton : public TControl {

@@ -10,10 +10,7 @@ public:
   int Count() const { return static_cast<int>(Lines.size()); }
   const std::string& operator[](int Index) const { return Lines.at(static_cast<size_t>(Index)); }
   void Add(const std::string& Line);
-  void Delete(int Index);
   void Clear();
-  // The lines, each followed by CR LF.
-  std::string Text() const;
   std::function<void()> OnChange;
 
 private:

@@ -82,6 +82,8 @@ public:
   void Show(TForm& Form) override {
     HWND window = Realise(Form);
     ShowWindow(window, SW_SHOWNORMAL);
+    // As on a form's first showing, the first tab stop takes the focus.
+    if (HWND first = GetNextDlgTabItem(window, nullptr, FALSE)) SetFocus(first);
     UpdateWindow(window);
   }
 
