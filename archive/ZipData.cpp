@@ -40,7 +40,8 @@ bool TItemDecoder::DecodeZipData() {
   MemoryLimit = ChunkMemoryLimit();
   if (Entry.IsEncrypted() && !PrepareDecryption()) return false;
   const bool deflated = Entry.CompressionMethod == 8;
-  if (deflated && !Inflater.Start()) return false;
+  // Raw deflate data end without a check value, so there is none to compute.
+  if (deflated && !Inflater.Start(false)) return false;
   auto input = std::make_unique_for_overwrite<uint8_t[]>(ChunkLimit + ZlibHeaderSize);
   while (Consumed < BytesToRead) {
     if (ProgressCancelled()) break;
@@ -98,8 +99,9 @@ bool TItemDecoder::InflateChunk(uint8_t* Buffer, int64_t Count) {
         ChunkOutput.Reserve(std::min(limit, std::max(ChunkOutput.Size() * 2, MinimumGrowth)));
       }
       const int status = Inflater.Inflate(ChunkOutput);
-      // Data after the end of the stream, within the item, make the chunk fail.
-      if (status == Z_STREAM_END) return Inflater.InputLeft() == 0;
+      // The stream ends only after four bytes taken for its check value: bytes that follow
+      // the deflate data within the item make it fail.
+      if (status == Z_STREAM_END) return false;
       if (status == Z_BUF_ERROR && Inflater.InputLeft() == 0) return true;
       if (status != Z_OK) return false;
       if (!Inflater.RoomUsedUp()) return Inflater.InputLeft() == 0;

@@ -13,9 +13,10 @@ constexpr size_t ScratchSize = size_t(1) << 16;
 
 TInflateStream::~TInflateStream() { End(); }
 
-bool TInflateStream::Start() {
+bool TInflateStream::Start(bool CheckValue) {
   Z = z_stream{};
   Started = inflateInit(&Z) == Z_OK;
+  if (Started && !CheckValue) inflateValidate(&Z, 0);
   return Started;
 }
 

@@ -15,8 +15,9 @@ public:
   TInflateStream(const TInflateStream&) = delete;
   TInflateStream& operator=(const TInflateStream&) = delete;
 
-  // False when zlib cannot start the stream.
-  bool Start();
+  // False when zlib cannot start the stream. Without CheckValue the Adler-32 at the end of the
+  // stream is neither computed nor compared.
+  bool Start(bool CheckValue = true);
   // Ends the stream; returns zlib's status (Z_OK when it was not started).
   int End();
   // Count stays below 4 GiB (chunks and block lengths are 32-bit).
