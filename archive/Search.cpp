@@ -53,36 +53,41 @@ int32_t SearchFrom(const TXADirArray& Items, int32_t From, const TInternalSearch
   return -1;
 }
 
+void RequireOpen(const TXABaseArchiver& Archiver) {
+  if (!Archiver.IsOpen || !Archiver.Directory) throw EXAException(NotOpenError, &Archiver);
+}
+
+bool FindFrom(const TXABaseArchiver& Archiver, int32_t From, TXAArchiveItem& Item) {
+  const TXADirArray& items = Archiver.Directory->Items;
+  const int32_t found = SearchFrom(items, From, Item.SearchRec, Archiver.Options.Recurse);
+  if (found < 0) return false;
+  FillFoundItem(items.ItemPtr(found), found, Item);
+  return true;
+}
+
 }  // namespace
 
 bool TXABaseArchiver::FindFirst(const std::string& FileMask, TXAArchiveItem& Item, int32_t SearchAttr,
                                 const std::string& ExclusionMask) {
-  if (!IsOpen || !Directory) throw EXAException(NotOpenError, this);
+  RequireOpen(*this);
   TInternalSearchRec& rec = Item.SearchRec;
   StoreMask(NormalisedMask(FileMask, Options.StorePath), rec);
   rec.SearchAttr = static_cast<uint32_t>(SearchAttr);
   rec.ExclusionMask = ExclusionMask;
   rec.ItemIndex = 0;
-  const int32_t found = SearchFrom(Directory->Items, 0, rec, Options.Recurse);
-  if (found < 0) return false;
-  FillFoundItem(Directory->Items.ItemPtr(found), found, Item);
-  return true;
+  return FindFrom(*this, 0, Item);
 }
 
 bool TXABaseArchiver::FindNext(TXAArchiveItem& Item) {
-  if (!IsOpen || !Directory) throw EXAException(NotOpenError, this);
-  TInternalSearchRec& rec = Item.SearchRec;
-  if (rec.ItemIndex == INT32_MAX) return false;
-  rec.ItemIndex += 1;
-  const int32_t found = SearchFrom(Directory->Items, rec.ItemIndex, rec, Options.Recurse);
-  if (found < 0) return false;
-  FillFoundItem(Directory->Items.ItemPtr(found), found, Item);
-  return true;
+  RequireOpen(*this);
+  if (Item.SearchRec.ItemIndex == INT32_MAX) return false;
+  Item.SearchRec.ItemIndex += 1;
+  return FindFrom(*this, Item.SearchRec.ItemIndex, Item);
 }
 
 void TXABaseArchiver::SelectItems(const std::string& FileMask, int32_t SearchAttr,
                                   const std::string& ExclusionMask) {
-  if (!IsOpen || !Directory) throw EXAException(NotOpenError, this);
+  RequireOpen(*this);
   Directory->Items.ClearSelection();
   TXAArchiveItem item;
   for (bool found = FindFirst(FileMask, item, SearchAttr, ExclusionMask); found; found = FindNext(item)) {
