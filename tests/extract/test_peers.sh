@@ -82,4 +82,29 @@ for archive in "$archives"/*.zip; do
     echo "ok   $name: $(describe "$work/xanarc-$name" | wc -l) entries match"
   fi
 done
+# Failures: an archive that cannot be opened gives 2; a damaged item is reported, the others
+# are extracted, and the status is 1.
+printf 'not an archive' > "$work/junk.zip"
+set +e
+"$xanarc" extract "$work/junk.zip" "$work/junk-out" > /dev/null 2> "$work/junk.err"
+junk=$?
+python3 - "$archives/python.zip" "$work/damaged.zip" <<'PY'
+import sys
+data = bytearray(open(sys.argv[1], "rb").read())
+at = data.index(b"lines.txt") + len(b"lines.txt")
+data[at + 40] ^= 0xFF  # inside the deflated data of lines.txt
+open(sys.argv[2], "wb").write(data)
+PY
+"$xanarc" extract "$work/damaged.zip" "$work/damaged-out" > "$work/damaged.log" 2> "$work/damaged.err"
+damaged=$?
+set -e
+if [ $junk != 2 ] || ! grep -q 'Invalid archive file' "$work/junk.err"; then
+  echo "FAIL junk archive: status $junk"; cat "$work/junk.err"; status=1
+fi
+if [ $damaged != 1 ] || ! grep -q 'lines.txt: .*Native error: 00008' "$work/damaged.err" ||
+   [ -e "$work/damaged-out/sub/deeper/lines.txt" ] || ! cmp -s "$src/readme.txt" "$work/damaged-out/readme.txt"; then
+  echo "FAIL damaged archive: status $damaged"; cat "$work/damaged.err" "$work/damaged.log"; status=1
+else
+  echo "ok   damaged: $(cat "$work/damaged.log")"
+fi
 exit $status
