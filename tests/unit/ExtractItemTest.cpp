@@ -155,7 +155,7 @@ TEST_F(ExtractItem, ExtractFileHandlerGivesItsOwnPathAndAttributes) {
   const std::string target = Tmp.Path("handler") + PathDelim + "x.txt";
   test::ZipBuilder zip;
   zip.Add("sub/a.txt", "one").ExternalAttr = faArchive | faReadOnly | faHidden;
-  zip.Add("b.txt", "two").ExternalAttr = faArchive | faReadOnly;
+  zip.Add("b.txt", "two").ExternalAttr = faArchive | faReadOnly | faHidden;
   Open(zip);
   Archiver.OnExtractFile = [&](TObject*, std::string& FileName, uint32_t& FileAttr, const std::string&) {
     if (FileName == N("sub/a.txt")) FileName = target;
@@ -166,7 +166,8 @@ TEST_F(ExtractItem, ExtractFileHandlerGivesItsOwnPathAndAttributes) {
   EXPECT_TRUE(IsReadOnly(target));
   EXPECT_FALSE(FileExists(Out("sub/a.txt")));
   EXPECT_EQ(Read(Out("b.txt")), "two");
-  EXPECT_EQ(FileGetAttr(Out("b.txt")) & (faReadOnly | faHidden | faSysFile | faArchive), 0u);
+  // Wine reports the archive bit on every file, so only the others can show the change.
+  EXPECT_EQ(FileGetAttr(Out("b.txt")) & (faReadOnly | faHidden | faSysFile), 0u);
   FileSetAttr(target, 0);
 }
 
