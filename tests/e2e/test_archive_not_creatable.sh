@@ -22,6 +22,9 @@ done
 error=$(e2e_ui_log | grep '^dialog error ' | head -n1)
 [[ "$error" == "dialog error Impossible de créer le fichier \""*"velanto-as.zip\". "?*. ]] \
   || e2e_fail "unexpected error box: $error"
+[ "$E2E_FLAVOUR" = wine ] \
+  || [ "$error" = "dialog error Impossible de créer le fichier \"$E2E_INSTALL/velanto-as.zip\". Is a directory." ] \
+  || e2e_fail "unexpected error box: $error"
 e2e_answer_box "$error"
 e2e_wait_log "answer mrOk"
 sleep 1
