@@ -62,7 +62,11 @@ if [ -n "$auto" ]; then
 else
   say "now click \"Mise à jour\" in the updater's window, then OK on its final message"
 fi
-e2e_wait_exit "$E2E_UPDATER_PID" || { say "the updater did not end"; exit 1; }
+if [ -n "$auto" ]; then
+  e2e_wait_exit "$E2E_UPDATER_PID" || { say "the updater did not end"; exit 1; }
+else
+  while e2e_running "$E2E_UPDATER_PID"; do sleep 0.5; done
+fi
 new=$(e2e_installed_target_pids | head -n1)
 [ -n "$auto" ] && { sleep 1; e2e_screenshot demo-3-after; }
 say "the updater stopped velanto 1.0, installed velanto 2.0 and started it (pid ${new:-?})"
