@@ -67,6 +67,7 @@ if [ -n "$auto" ]; then
 else
   while e2e_running "$E2E_UPDATER_PID"; do sleep 0.5; done
 fi
+e2e_log_has "dialog message $final" || { say "the updater was closed before updating"; exit 0; }
 new=$(e2e_installed_target_pids | head -n1)
 [ -n "$auto" ] && { sleep 1; e2e_screenshot demo-3-after; }
 say "the updater stopped velanto 1.0, installed velanto 2.0 and started it (pid ${new:-?})"
