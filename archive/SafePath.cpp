@@ -49,6 +49,9 @@ bool IsUnsafeStoredName(const std::string& Name) {
   // Any other ":" names a drive-relative path or an alternate data stream.
   if (Name.find(':') != std::string::npos) return true;
 #endif
+  // Two delimiters in a row would make it a full path, relative to the current folder.
+  for (size_t i = 1; i < Name.size(); ++i)
+    if (IsDelimiter(Name[i]) && IsDelimiter(Name[i - 1])) return true;
   return HasParentComponent(Name);
 }
 

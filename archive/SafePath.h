@@ -5,7 +5,7 @@
 std::string ToPathDelim(const std::string& Name);
 
 // A stored name (in delimiter form) that could lead outside the base folder: absolute, with a
-// drive, or with a ".." component.
+// drive, with a ".." component or with two delimiters in a row.
 bool IsUnsafeStoredName(const std::string& Name);
 
 // A name that carries its own location, so the base folder does not apply: on Windows one with

@@ -215,6 +215,7 @@ TEST_F(ExtractItem, UnsafeStoredNamesAreRefused) {
       {"a/../../evil2", Tmp.Path("evil2")},
       {"/etc/velanto-x", "/etc/velanto-x"},
       {"C:\\velanto-x", "C:\\velanto-x"},
+      {"velanto-y//x", "velanto-y" + std::string(1, PathDelim) + "x"},
   };
   test::ZipBuilder zip;
   for (const Case& c : cases) zip.Add(c.Stored, "evil");
