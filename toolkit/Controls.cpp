@@ -1,5 +1,7 @@
 #include "toolkit/Controls.h"
 
+#include <algorithm>
+
 #include "toolkit/UiLog.h"
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {}
@@ -38,4 +40,13 @@ void TControl::SetVisible(bool Value) {
 void TControl::SetHint(const std::string& Value) {
   FHint = Value;
   Changed();
+}
+
+std::vector<TControl*> InTabOrder(const std::vector<TControl*>& Controls) {
+  std::vector<TControl*> ordered = Controls;
+  std::stable_sort(ordered.begin(), ordered.end(), [](TControl* a, TControl* b) {
+    auto key = [](TControl* c) { return c->TabOrder < 0 ? 1 << 30 : c->TabOrder; };
+    return key(a) < key(b);
+  });
+  return ordered;
 }

@@ -2,6 +2,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Component.h"
 #include "toolkit/Graphics.h"
@@ -56,3 +57,7 @@ private:
   std::string FHint;
   std::unique_ptr<IControlPeer> FPeer;
 };
+
+// Tab stops first, in tab order, the others after them in their own order: both backends
+// realise controls in this order because their focus moves in creation order.
+std::vector<TControl*> InTabOrder(const std::vector<TControl*>& Controls);

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <map>
 
 #include <FL/Fl.H>
@@ -46,16 +45,6 @@ private:
   TForm& Form;
   TFormWindow& Window;
 };
-
-// Tab stops first, in tab order, so that FLTK's focus navigation follows it.
-std::vector<TControl*> InTabOrder(const std::vector<TControl*>& Controls) {
-  std::vector<TControl*> ordered = Controls;
-  std::stable_sort(ordered.begin(), ordered.end(), [](TControl* a, TControl* b) {
-    auto key = [](TControl* c) { return c->TabOrder < 0 ? 1 << 30 : c->TabOrder; };
-    return key(a) < key(b);
-  });
-  return ordered;
-}
 
 class TFltkBackend : public IBackend {
 public:

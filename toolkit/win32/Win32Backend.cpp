@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <map>
 
 #include <windows.h>
@@ -46,16 +45,6 @@ private:
   TForm& Form;
   HWND Window;
 };
-
-// Tab stops first, in tab order: Windows moves the focus in creation order.
-std::vector<TControl*> InTabOrder(const std::vector<TControl*>& Controls) {
-  std::vector<TControl*> ordered = Controls;
-  std::stable_sort(ordered.begin(), ordered.end(), [](TControl* a, TControl* b) {
-    auto key = [](TControl* c) { return c->TabOrder < 0 ? 1 << 30 : c->TabOrder; };
-    return key(a) < key(b);
-  });
-  return ordered;
-}
 
 class TWin32Backend : public IBackend {
 public:
