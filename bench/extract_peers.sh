@@ -6,15 +6,7 @@
 set -euo pipefail
 build=$(cd "${1:-build/linux}" && pwd)
 rounds=${ROUNDS:-3}
-# The same archive as the decoding benchmark, built once and kept between runs.
-archive=${DECODE_BENCH_ARCHIVE:-/tmp/velanto-decode-bench.zip}
-if [ ! -s "$archive" ]; then
-  list=$(mktemp)
-  trap 'rm -f "$list"' EXIT
-  find /usr/share /usr/lib -type f -readable -size -64M -printf '%s\t%p\n' 2>/dev/null | sort -t$'\t' -k2 |
-    awk -F'\t' -v limit=$((350 * 1024 * 1024)) 'total <= limit { total += $1; print $2 }' > "$list"
-  zip -q -6 -X "$archive" -@ < "$list"
-fi
+archive=$("$(dirname "$0")/large_archive.sh")
 dest=$(mktemp -d /dev/shm/velanto-extract-bench.XXXXXX)
 trap 'rm -rf "$dest"' EXIT
 echo "archive: $archive, $(du -m "$archive" | cut -f1) MB packed, $(unzip -Z1 "$archive" | wc -l) entries"

@@ -7,19 +7,13 @@
 #include "platform/FileStream.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
+#include "support/NativeError.h"
 #include "support/TempDir.h"
 #include "support/ZipBuilder.h"
 
 namespace {
 
-int NativeErrorOf(const std::function<void()>& Action) {
-  try {
-    Action();
-  } catch (const EXAException& e) {
-    return e.NativeError;
-  }
-  return -1;
-}
+using test::NativeErrorOf;
 
 std::string PlainArchive() {
   test::ZipBuilder zip;

@@ -13,6 +13,7 @@
 #include "archive/Xanarc.h"
 #include "platform/FileStream.h"
 #include "platform/Stream.h"
+#include "support/NativeError.h"
 #include "support/TempDir.h"
 #include "support/ZipBuilder.h"
 
@@ -45,16 +46,6 @@ inline std::string FixturePath(const std::string& Name) {
 }
 
 inline std::string ReadFixture(const std::string& Name) { return TempDir::Read(FixturePath(Name)); }
-
-// Native error raised by Action, or -1 when it raises none.
-inline int32_t NativeErrorOf(const std::function<void()>& Action) {
-  try {
-    Action();
-  } catch (const EXAException& e) {
-    return e.NativeError;
-  }
-  return -1;
-}
 
 class DecodeTest : public ::testing::Test {
 protected:

@@ -6,6 +6,7 @@
 #include "archive/XAExcept.h"
 #include "archive/Xanarc.h"
 #include "platform/Stream.h"
+#include "support/NativeError.h"
 #include "support/TempDir.h"
 #include "support/ZipBuilder.h"
 
@@ -35,14 +36,7 @@ std::string Fixture(const std::string& Name) {
   return test::TempDir::Read(std::string(VELANTO_SOURCE_DIR) + "/tests/fixtures/archive/" + Name);
 }
 
-int NativeErrorOf(const std::function<void()>& Action) {
-  try {
-    Action();
-  } catch (const EXAException& e) {
-    return e.NativeError;
-  }
-  return -1;
-}
+using test::NativeErrorOf;
 
 // Splits a built archive (without comment) into everything before the end record and the record.
 std::pair<std::string, std::string> SplitEnd(const std::string& Zip) {
